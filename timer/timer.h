@@ -1,0 +1,27 @@
+// The demo clock over the performance counter, the flash times and the white
+// flash overlay drawn over every frame.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class CTimer {
+public:
+    CTimer();
+    ~CTimer();
+
+    double now();
+    double elapsed();
+    void start();
+    bool loadPoints();
+    void drawFlash();
+
+    int64_t counter;
+    int64_t frequency;
+    float secondsPerTick;
+    float startTime;
+    std::vector<float> flashPoints;
+    int flashCount;
+};
+
+extern CTimer g_timer;
