@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <vector>
 
 class CTimer {
@@ -14,6 +15,8 @@ public:
     double elapsed();
     void start();
     bool loadPoints();
+    // Appends every number up to the first non-number; always true.
+    bool readPoints(std::istream &in);
     void drawFlash();
 
     int64_t counter;
