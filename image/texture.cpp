@@ -1,0 +1,75 @@
+// Image files to GL textures; the reader objects live only until the upload.
+#include "image/texture.h"
+
+#include <cstdlib>
+
+#include "image/jpeg.h"
+#include "image/tga.h"
+
+namespace {
+void setLinearRepeat()
+{
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+}
+}  // namespace
+
+GLuint loadJpegTexture(const char *path)
+{
+    Cjpeg *image = new Cjpeg();
+    if (!image->loadImage(path)) {
+        delete image;
+        return 0;
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    // Rows are packed; without this the first upload would assume 4-byte rows.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const GLenum source = image->bpp == 8 ? GL_LUMINANCE : GL_RGB;
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, source, GL_UNSIGNED_BYTE,
+                 image->data);
+    setLinearRepeat();
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    delete image;
+    return name;
+}
+
+GLuint loadTgaTexture(const char *path)
+{
+    CTGA *image = new CTGA();
+    if (!image->loadImage(path)) {
+        delete image;
+        return 0;
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, image->width, image->height, 0, image->format,
+                 GL_UNSIGNED_BYTE, image->data);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    setLinearRepeat();
+    delete image;
+    return name;
+}
+
+GLuint createBlankTexture(int size)
+{
+    const size_t side = size > 0 ? static_cast<size_t>(size) : 0;
+    unsigned char *black = static_cast<unsigned char *>(calloc(side * side * 3 + 1, 1));
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE, black);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    free(black);
+    return name;
+}
+
+void bindTexture(GLuint name)
+{
+    glBindTexture(GL_TEXTURE_2D, name);
+}
