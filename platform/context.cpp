@@ -11,8 +11,8 @@ struct SContext {
 
 SContext &glContext()
 {
-    static SContext context;
-    return context;
+    static SContext *context = new SContext;
+    return *context;
 }
 
 bool isOurs(HGLRC context)

@@ -7,8 +7,8 @@
 
 SLayerDisplay &layerDisplay()
 {
-    static SLayerDisplay display;
-    return display;
+    static SLayerDisplay *display = new SLayerDisplay;
+    return *display;
 }
 
 BOOL EnumDisplaySettingsA(LPCSTR deviceName, DWORD modeNum, DEVMODEA *mode)

@@ -34,8 +34,8 @@ struct SFramebuffer {
 
 SFramebuffer &framebuffer()
 {
-    static SFramebuffer state;
-    return state;
+    static SFramebuffer *state = new SFramebuffer;
+    return *state;
 }
 
 template <typename T>

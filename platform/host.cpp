@@ -5,8 +5,8 @@
 
 SLayerSettings &layerSettings()
 {
-    static SLayerSettings settings;
-    return settings;
+    static SLayerSettings *settings = new SLayerSettings;
+    return *settings;
 }
 
 void hostUseVirtualClock(double framePeriod)

@@ -1,6 +1,7 @@
-// State shared by the platform layer's own files. Everything here is built on
-// first use (function-local statics), because the demo's static objects call
-// into the layer before main and before any of our globals would exist.
+// State shared by the platform layer's own files. Every piece of state is
+// built on first use and never destroyed (a function-local static pointer),
+// because the demo's static objects call into the layer before main and
+// again from their destructors at exit.
 #pragma once
 
 #include <cstdint>

@@ -17,8 +17,8 @@ struct SQueue {
 
 SQueue &queue()
 {
-    static SQueue messages;
-    return messages;
+    static SQueue *messages = new SQueue;
+    return *messages;
 }
 
 DWORD messageTime()

@@ -12,8 +12,8 @@ struct SWindowClass {
 
 std::map<std::string, SWindowClass> &classes()
 {
-    static std::map<std::string, SWindowClass> registered;
-    return registered;
+    static std::map<std::string, SWindowClass> *registered = new std::map<std::string, SWindowClass>;
+    return *registered;
 }
 
 // Handles count up and never repeat, so a stale one is never taken for the
@@ -35,8 +35,8 @@ char moduleMarker;
 
 SLayerWindow &layerWindow()
 {
-    static SLayerWindow window;
-    return window;
+    static SLayerWindow *window = new SLayerWindow;
+    return *window;
 }
 
 SLayerWindow *layerFindWindow(HWND handle)
