@@ -26,7 +26,8 @@ GLuint loadJpegTexture(const char *path)
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
-    // Rows are packed; without this the first upload would assume 4-byte rows.
+    // Both readers pack their rows; under GL's default of 4 an odd row length
+    // would be read past the end of the buffer.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     const GLenum source = image->bpp == 8 ? GL_LUMINANCE : GL_RGB;
     glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, source, GL_UNSIGNED_BYTE,
@@ -47,6 +48,7 @@ GLuint loadTgaTexture(const char *path)
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, 4, image->width, image->height, 0, image->format,
                  GL_UNSIGNED_BYTE, image->data);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
@@ -62,6 +64,7 @@ GLuint createBlankTexture(int size)
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, 3, size, size, 0, GL_RGB, GL_UNSIGNED_BYTE, black);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
