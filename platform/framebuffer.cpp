@@ -93,40 +93,6 @@ void sendFrameToHook(int width, int height)
     hook(pixels.data(), width, height);
 }
 
-// Draws the framebuffer onto the window's own buffer: black bars, then the
-// picture scaled with its shape kept. The blit obeys the scissor test and
-// the colour mask, so both are lifted for it and put back afterwards.
-void blitToWindow(SFramebuffer &state, SDL_Window *window)
-{
-    int targetWidth = 0;
-    int targetHeight = 0;
-    SDL_GL_GetDrawableSize(window, &targetWidth, &targetHeight);
-    const SLetterbox box = letterboxRect(state.width, state.height, targetWidth, targetHeight);
-
-    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
-    GLboolean colorMask[4];
-    glGetBooleanv(GL_COLOR_WRITEMASK, colorMask);
-    GLfloat clearColor[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
-
-    glDisable(GL_SCISSOR_TEST);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    state.api.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    state.api.bindFramebuffer(GL_READ_FRAMEBUFFER, state.framebuffer);
-    glClear(GL_COLOR_BUFFER_BIT);
-    if (box.width > 0 && box.height > 0)
-        state.api.blitFramebuffer(0, 0, state.width, state.height, box.x, box.y,
-                                  box.x + box.width, box.y + box.height, GL_COLOR_BUFFER_BIT,
-                                  GL_LINEAR);
-    SDL_GL_SwapWindow(window);
-    state.api.bindFramebuffer(GL_FRAMEBUFFER, state.framebuffer);
-
-    if (scissor)
-        glEnable(GL_SCISSOR_TEST);
-    glColorMask(colorMask[0], colorMask[1], colorMask[2], colorMask[3]);
-    glClearColor(clearColor[0], clearColor[1], clearColor[2], clearColor[3]);
-}
 }  // namespace
 
 bool layerFramebufferCreate(int width, int height)
@@ -191,6 +157,39 @@ void layerFramebufferForget()
     state.height = 0;
 }
 
+void layerBlitFramebuffer(unsigned int target, int targetWidth, int targetHeight)
+{
+    SFramebuffer &state = framebuffer();
+    if (!state.framebuffer)
+        return;
+    const SLetterbox box = letterboxRect(state.width, state.height, targetWidth, targetHeight);
+
+    // The clear and the blit obey the scissor test and the colour mask: lift
+    // both for them, and give the demo its state back afterwards.
+    const GLboolean scissor = glIsEnabled(GL_SCISSOR_TEST);
+    GLboolean colorMask[4];
+    glGetBooleanv(GL_COLOR_WRITEMASK, colorMask);
+    GLfloat clearColor[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
+
+    glDisable(GL_SCISSOR_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    state.api.bindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
+    state.api.bindFramebuffer(GL_READ_FRAMEBUFFER, state.framebuffer);
+    glClear(GL_COLOR_BUFFER_BIT);
+    if (box.width > 0 && box.height > 0)
+        state.api.blitFramebuffer(0, 0, state.width, state.height, box.x, box.y,
+                                  box.x + box.width, box.y + box.height, GL_COLOR_BUFFER_BIT,
+                                  GL_LINEAR);
+    state.api.bindFramebuffer(GL_FRAMEBUFFER, state.framebuffer);
+
+    if (scissor)
+        glEnable(GL_SCISSOR_TEST);
+    glColorMask(colorMask[0], colorMask[1], colorMask[2], colorMask[3]);
+    glClearColor(clearColor[0], clearColor[1], clearColor[2], clearColor[3]);
+}
+
 void layerPresent(SDL_Window *window, int clientWidth, int clientHeight)
 {
     SFramebuffer &state = framebuffer();
@@ -200,5 +199,12 @@ void layerPresent(SDL_Window *window, int clientWidth, int clientHeight)
         return;
     }
     sendFrameToHook(state.width, state.height);
-    blitToWindow(state, window);
+    int targetWidth = 0;
+    int targetHeight = 0;
+    SDL_GL_GetDrawableSize(window, &targetWidth, &targetHeight);
+    layerBlitFramebuffer(0, targetWidth, targetHeight);
+    // The window's buffer must be the draw target while it is swapped.
+    state.api.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    SDL_GL_SwapWindow(window);
+    state.api.bindFramebuffer(GL_FRAMEBUFFER, state.framebuffer);
 }

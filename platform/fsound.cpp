@@ -30,9 +30,13 @@ SSound &sound()
     return *state;
 }
 
-// SDL's stand-in drivers play nowhere; the demo must then run silent.
-bool isStandInDriver(const char *driver)
+// SDL's stand-in drivers play nowhere: unless someone asked for one by name,
+// that is no device, and the demo must run silent.
+bool isUnwantedStandIn(const char *driver)
 {
+    const char *asked = SDL_getenv("SDL_AUDIODRIVER");
+    if (asked && *asked)
+        return false;
     return driver && (std::strcmp(driver, "dummy") == 0 || std::strcmp(driver, "disk") == 0);
 }
 }  // namespace
@@ -53,7 +57,7 @@ signed char FSOUND_Init(int mixRate, int maxChannels, unsigned int flags)
         return 0;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return 0;
-    if (isStandInDriver(SDL_GetCurrentAudioDriver()) ||
+    if (isUnwantedStandIn(SDL_GetCurrentAudioDriver()) ||
         Mix_OpenAudio(mixRate, AUDIO_S16SYS, 2, kOutputFrames) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return 0;

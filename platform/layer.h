@@ -69,6 +69,9 @@ void layerPost(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 bool layerFramebufferCreate(int width, int height);
 bool layerFramebufferActive();
 void layerFramebufferDestroy();
+// Clears the target framebuffer to black and draws the off-screen frame into
+// it, scaled and letterboxed to targetWidth x targetHeight.
+void layerBlitFramebuffer(unsigned int target, int targetWidth, int targetHeight);
 // The context holding the framebuffer was deleted with it.
 void layerFramebufferForget();
 // Hands the frame to the swap hook, then shows it on the window: scaled and
