@@ -5,7 +5,7 @@
 #include <SDL.h>
 
 #include "app/demo.h"
-#include "demo_run.h"
+#include "support/demo_run.h"
 
 namespace {
 void pushKey(SDL_Keycode key)

@@ -28,10 +28,10 @@ TEST(Timeline, SlotOfEveryBound)
         {above(39.3f), 3},
         {below(69.8f), 3},
         {69.8f, 4},              // the float nearest 69.8 lies above it
-        {89.2f, 5},
-        {below(89.2f), 4},
-        {103.8f, 5},
-        {above(103.8f), 6},
+        {89.2f, 4},              // 89.19999695 is still the corridor
+        {above(89.2f), 5},
+        {below(103.8f), 5},
+        {103.8f, 6},             // 103.80000305 is already the finale
         {below(149.8f), 6},
         {149.8f, 7},             // 149.80000305 is past the end
         {200.0f, 7},

@@ -1,7 +1,7 @@
 // The music's version check and its silent failures.
 #include <gtest/gtest.h>
 
-#include "message_boxes.h"
+#include "support/message_boxes.h"
 #include "music/fmod.h"
 #include "platform/host.h"
 

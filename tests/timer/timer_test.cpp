@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "gl_context.h"
+#include "support/gl_context.h"
 #include "platform/host.h"
 #include "timer/timer.h"
 

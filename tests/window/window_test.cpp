@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "gl_context.h"
-#include "message_boxes.h"
+#include "support/gl_context.h"
+#include "support/message_boxes.h"
 #include "platform/host.h"
 #include "window/glwindow.h"
 
