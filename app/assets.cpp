@@ -24,6 +24,8 @@ CMesh *meshOf(COLVBrush &object, int i)
     return object.meshes[i];
 }
 
+} // namespace
+
 void loadTextures()
 {
     g_texBlank = loadJpegTexture("data/textures/blank.jpg");
@@ -54,6 +56,8 @@ void loadTextures()
     g_texJente = loadJpegTexture("data/backgrounds/jente.jpg");
 }
 
+namespace {
+
 // Mesh 0 scaled, given normals from the scaled positions, then textured.
 void loadLit(COLVBrush &object, const char *path, float factor, GLuint texture)
 {
@@ -64,6 +68,8 @@ void loadLit(COLVBrush &object, const char *path, float factor, GLuint texture)
         mesh->setTexture(texture);
     }
 }
+
+} // namespace
 
 void loadObjects()
 {
@@ -117,8 +123,6 @@ void loadObjects()
         mesh->invert();
     }
 }
-
-} // namespace
 
 void loadAssets()
 {

@@ -17,5 +17,8 @@ extern GLuint g_texKlosserOverlay, g_texTonnerOverlay, g_texTunnelOverlay, g_tex
 extern COLVBrush g_objSpikie, g_objGsphere, g_objHisphere, g_objHisphereMorph, g_objTonne,
     g_objRom, g_objTunnel, g_objCube, g_objBildegrid;
 
-// Loads and prepares everything, in order, behind the loading screen.
+// Loads and prepares everything, in order, behind the loading screen:
+// loadTextures(), then loadObjects().
 void loadAssets();
+void loadTextures();
+void loadObjects();
