@@ -1,5 +1,5 @@
 // The flash overlay on the offscreen GL context, on a clock that stands still
-// at 0 s: its strength near each flash time and the state it leaves.
+// at 0 s: the white it lays over the picture and the state it leaves.
 #include <gtest/gtest.h>
 
 #include "platform/host.h"
@@ -34,7 +34,8 @@ protected:
     CTimer timer;
 };
 
-TEST_F(Flash, StrengthFollowsTheHundredthsFromEachFlashTime)
+// The strength itself is checked with the timer; here, what reaches the picture.
+TEST_F(Flash, StrengthBlendsWhiteOverTheWholeView)
 {
     struct SCase {
         const char *name;
@@ -44,11 +45,8 @@ TEST_F(Flash, StrengthFollowsTheHundredthsFromEachFlashTime)
     };
     for (const SCase &c : {
              SCase{"no flash times", {}, 0.0f, 0},
-             SCase{"closer than 0.01 s is exactly full", {0.005f}, 1.0f, 255},
-             SCase{"0.015 s after", {0.015f}, 1.0f, 255},
              SCase{"0.015 s before", {-0.015f}, 1.0f, 255},
              SCase{"0.025 s", {0.025f}, 0.5f, 128},
-             SCase{"listed twice", {0.025f, 0.025f}, 1.0f, 255},
              SCase{"0.105 s", {0.105f}, 0.1f, 26},
              SCase{"full plus a half", {0.0f, 0.025f}, 1.5f, 255},
              SCase{"far tails add up", {-1.005f, 1.005f, 0.255f}, 0.06f, 15},
@@ -69,22 +67,6 @@ TEST_F(Flash, StrengthFollowsTheHundredthsFromEachFlashTime)
                 EXPECT_EQ(rgba[0], rgba[2]);
             }
         }
-    }
-}
-
-TEST_F(Flash, WithinTwoHundredthsTheFrameTurnsWhite)
-{
-    for (float offset : {-0.0199f, -0.012f, 0.0f, 0.009f, 0.0199f}) {
-        SCOPED_TRACE(offset);
-        setPoints({offset, 50.0f, 120.0f});
-        glClearColor(0.1f, 0.6f, 0.3f, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        timer.drawFlash();
-        std::vector<unsigned char> pixels = context.readPixels();
-        size_t notWhite = 0;
-        for (size_t i = 0; i < pixels.size(); i += 4)
-            if (pixels[i] != 255 || pixels[i + 1] != 255 || pixels[i + 2] != 255) ++notWhite;
-        EXPECT_EQ(notWhite, 0u);
     }
 }
 
