@@ -176,7 +176,8 @@ SLoudnessReport normalise(SStereo &audio, double targetLufs, double ceilingDb)
 {
     const SStereo original = audio;
     double gainDb = targetLufs - integratedLoudness(original);
-    double sampleCeiling = std::pow(10.0, ceilingDb / 20.0);
+    // Peaks between samples run a little above the samples: start under the ceiling.
+    double sampleCeiling = std::pow(10.0, (ceilingDb - 0.4) / 20.0);
     SLoudnessReport report = {};
     // The limiter takes some loudness away, and inter-sample peaks can exceed
     // the sample ceiling: a few rounds settle both.

@@ -76,15 +76,10 @@ bool g_trackWritten = false;
 
 void makeTrack()
 {
-    auto t0 = std::chrono::steady_clock::now();
     SStereo audio = renderTrack();
-    auto t1 = std::chrono::steady_clock::now();
     // A touch under the codec's overshoot, so the decoded track stays under -1 dBTP.
     g_loudness = normalise(audio, -14.0, -1.6);
-    auto t2 = std::chrono::steady_clock::now();
     g_trackWritten = writeMp3(outPath("data/music/velmora.mp3"), audio);
-    auto t3 = std::chrono::steady_clock::now();
-    std::fprintf(stderr, "render %.2f norm %.2f enc %.2f\n", std::chrono::duration<double>(t1-t0).count(), std::chrono::duration<double>(t2-t1).count(), std::chrono::duration<double>(t3-t2).count());
 }
 
 } // namespace

@@ -19,7 +19,7 @@ bool writeMp3(const std::string &path, const SStereo &audio, int kbps)
     lame_set_mode(lame, JOINT_STEREO);
     lame_set_VBR(lame, vbr_off);
     lame_set_brate(lame, kbps);
-    lame_set_quality(lame, 5);
+    lame_set_quality(lame, 7);
     lame_set_write_id3tag_automatic(lame, 0);
     lame_set_bWriteVbrTag(lame, 0);
     if (lame_init_params(lame) < 0) {

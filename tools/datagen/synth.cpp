@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <thread>
 
 #include "tools/datagen/beatgrid.h"
 #include "tools/datagen/score.h"
@@ -13,6 +14,16 @@ namespace {
 
 const double kPi = 3.14159265358979323846;
 const float kFs = float(kSampleRate);
+
+// Cheap tanh-like saturation (exact at 0, flat beyond +-3).
+float softClip(float x)
+{
+    if (x > 3.0f)
+        return 1.0f;
+    if (x < -3.0f)
+        return -1.0f;
+    return x * (27.0f + x * x) / (27.0f + 9.0f * x * x);
+}
 
 float midiHz(float note) { return 440.0f * std::pow(2.0f, (note - 69.0f) / 12.0f); }
 
@@ -180,17 +191,18 @@ public:
 
     long sampleAt(double seconds) const { return long(std::lround(seconds * kSampleRate)) - kCodecDelay; }
 
-    void kick(double t, float gain)
+    // When the renderer only plays the harmony it still needs the kicks' ducking.
+    void kick(double t, float gain, bool audible = true)
     {
         const long s0 = sampleAt(t);
         float phase = 0;
         CNoise noise{uint32_t(s0)};
-        for (int i = 0; i < int(0.5f * kFs); ++i) {
+        for (int i = 0; audible && i < int(0.5f * kFs); ++i) {
             const float x = i / kFs;
             const float hz = 48.0f + 110.0f * std::exp(-x / 0.035f);
             phase += hz / kFs;
             float v = std::sin(2.0f * float(kPi) * phase) * std::exp(-x / 0.28f);
-            v = std::tanh(v * 1.6f);
+            v = softClip(v * 1.6f);
             if (i < 90)
                 v += noise.next() * 0.25f * (1.0f - i / 90.0f);
             dry.add(s0 + i, v * gain, 0.0f);
@@ -318,32 +330,38 @@ public:
         }
     }
 
-    // Three detuned saws per note through a soft low-pass, spread across the stereo field.
+    // Three detuned saws per note, the outer two spread left and right, each
+    // side through its own soft low-pass.
     void padChord(double t, double length, const int *notes, int count, float bright, float gain)
     {
         const long s0 = sampleAt(t);
         const long n = long((length + 1.2) * kSampleRate);
         for (int v = 0; v < count; ++v) {
-            const float detunes[3] = {-0.11f, 0.0f, 0.12f};
-            const float pans[3] = {-0.8f, 0.0f, 0.8f};
-            for (int d = 0; d < 3; ++d) {
-                CSaw saw(0.37f * float(v * 3 + d) - std::floor(0.37f * float(v * 3 + d)));
-                CSvf lp;
-                const float hz = midiHz(float(notes[v]) + detunes[d]);
-                CEnvelope envelope(float(length), 0.25f, 1.5f, 0.75f, 0.5f);
-                for (long i = 0; i < n; ++i) {
+            CSaw low(0.13f * v), mid(0.41f + 0.11f * v), high(0.77f - 0.07f * v);
+            CSvf lpL, lpR;
+            CEnvelope envelope(float(length), 0.25f, 1.5f, 0.75f, 0.5f);
+            const float hz = midiHz(float(notes[v]));
+            const float hzLow = hz * 0.99365f, hzHigh = hz * 1.00695f; // about -11 and +12 cents
+            const float spread = 0.55f + 0.1f * v;
+            for (long i = 0; i < n; ++i) {
+                const long k = s0 + i;
+                if (i % 64 == 0) {
                     const float x = float(i) / kFs;
-                    if (i % 64 == 0)
-                        lp.set(300.0f + 3500.0f * bright * bright + 400.0f * std::sin(x * 1.3f + v), 0.8f);
-                    const float env = envelope.next();
-                    const float s = lp.process(saw.next(hz)) * env * gain * 0.14f;
-                    const long k = s0 + i;
-                    if (k < 0 || size_t(k) >= total)
-                        continue;
-                    const float duck = pump[size_t(k)];
-                    dry.add(k, s * duck, pans[d] * (0.4f + 0.15f * v));
-                    reverb.add(k, s * duck * 0.6f, -pans[d]);
+                    const float cutoff = 300.0f + 3500.0f * bright * bright + 400.0f * std::sin(x * 1.3f + v);
+                    lpL.set(cutoff, 0.8f);
+                    lpR.set(cutoff * 1.07f, 0.8f);
                 }
+                const float env = envelope.next() * gain * 0.14f;
+                const float a = low.next(hzLow), m = mid.next(hz), h = high.next(hzHigh);
+                const float l = lpL.process(a + m * 0.5f * spread + h * (1.0f - spread));
+                const float r = lpR.process(h + m * 0.5f * spread + a * (1.0f - spread));
+                if (k < 0 || size_t(k) >= total)
+                    continue;
+                const float duck = pump[size_t(k)] * env;
+                dry.l[size_t(k)] += l * duck;
+                dry.r[size_t(k)] += r * duck;
+                reverb.l[size_t(k)] += r * duck * 0.6f;
+                reverb.r[size_t(k)] += l * duck * 0.6f;
             }
         }
     }
@@ -363,7 +381,7 @@ public:
                 lp.set(120.0f + (400.0f + 1800.0f * bright) * std::exp(-x / 0.12f), 1.6f);
             const float env = envelope.next();
             const float raw = saw.next(hz) * 0.7f + sub.next(hz * 0.5f) * 0.5f;
-            float s = std::tanh(lp.process(raw) * 1.8f) * env * gain;
+            float s = softClip(lp.process(raw) * 1.8f) * env * gain;
             const long k = s0 + i;
             if (k < 0 || size_t(k) >= total)
                 continue;
@@ -469,14 +487,34 @@ public:
         return out;
     }
 
+    // Adds another renderer's buses to this one's (their effects are linear).
+    void absorb(const CRenderer &other)
+    {
+        for (size_t i = 0; i < total; ++i) {
+            dry.l[i] += other.dry.l[i];
+            dry.r[i] += other.dry.r[i];
+            reverb.l[i] += other.reverb.l[i];
+            reverb.r[i] += other.reverb.r[i];
+            delay.l[i] += other.delay.l[i];
+            delay.r[i] += other.delay.r[i];
+        }
+    }
+
     size_t total;
 
 private:
     void reverberate()
     {
+        std::thread right(&CRenderer::reverberateChannel, this, 1);
+        reverberateChannel(0);
+        right.join();
+    }
+
+    void reverberateChannel(int ch)
+    {
         const int combs[2][4] = {{1557, 1617, 1491, 1422}, {1580, 1640, 1514, 1445}};
         const int allpasses[2][2] = {{225, 556}, {248, 579}};
-        for (int ch = 0; ch < 2; ++ch) {
+        {
             std::vector<float> &in = ch == 0 ? reverb.l : reverb.r;
             std::vector<float> &out = ch == 0 ? dry.l : dry.r;
             std::vector<float> wet(total, 0.0f);
@@ -490,7 +528,8 @@ private:
                     damp = y * 0.6f + damp * 0.4f;
                     line[pos] = in[i] + damp * 0.84f;
                     wet[i] += y;
-                    pos = (pos + 1) % size_t(len);
+                    if (++pos == size_t(len))
+                        pos = 0;
                 }
             }
             for (int a = 0; a < 2; ++a) {
@@ -502,7 +541,8 @@ private:
                     const float y = -wet[i] + buffered;
                     line[pos] = wet[i] + buffered * 0.5f;
                     wet[i] = y;
-                    pos = (pos + 1) % size_t(len);
+                    if (++pos == size_t(len))
+                        pos = 0;
                 }
             }
             for (size_t i = 0; i < total; ++i)
@@ -514,7 +554,11 @@ private:
     std::vector<float> pump;
 };
 
-void playBar(CRenderer &r, int bar)
+// The track is played in two halves on two threads: the rhythm section, and
+// the harmony and melody.
+enum class EParts { Rhythm, Harmony };
+
+void playBar(CRenderer &r, int bar, EParts parts)
 {
     const SBarPlan p = planBar(bar);
     const double t0 = barTime(bar);
@@ -522,50 +566,51 @@ void playBar(CRenderer &r, int bar)
     const bool last = bar == kBarCount - 1;
     if (last)
         return;
+    const bool rhythm = parts == EParts::Rhythm, harmony = !rhythm;
 
     if (p.kick)
         for (int b = 0; b < 4; ++b) {
             const bool halfTime = p.section == ESection::RoomOpening && bar < 58 && b % 2 == 1;
             const bool sparse = p.section == ESection::Intro && bar < 10 && b % 2 == 1;
             if (!halfTime)
-                r.kick(t0 + b * beat, sparse ? 0.55f : 0.85f);
+                r.kick(t0 + b * beat, sparse ? 0.55f : 0.85f, rhythm);
         }
-    if (p.snare) {
+    if (p.snare && rhythm) {
         r.snare(t0 + beat, 0.5f);
         r.snare(t0 + 3 * beat, 0.55f);
     }
-    if (p.claps) {
+    if (p.claps && rhythm) {
         r.clap(t0 + beat, 0.35f);
         r.clap(t0 + 3 * beat, 0.35f);
     }
-    if (p.snareRoll)
+    if (p.snareRoll && rhythm)
         for (int s = 0; s < 16; ++s)
             r.snare(t0 + s * sixteenth, 0.12f + 0.3f * s / 15.0f, s % 2 ? 0.25f : -0.25f);
-    if (p.fill)
+    if (p.fill && rhythm)
         for (int s = 12; s < 16; ++s)
             r.tom(t0 + s * sixteenth, 0.45f, 140.0f - 15.0f * (s - 12), -0.5f + 0.33f * (s - 12));
-    if (p.toms) {
+    if (p.toms && rhythm) {
         r.tom(t0 + 1.5 * beat, 0.4f, 90.0f, -0.4f);
         r.tom(t0 + 3.5 * beat, 0.4f, 70.0f, 0.4f);
     }
-    if (p.hats)
+    if (p.hats && rhythm)
         for (int e = 0; e < 8; ++e)
             r.hat(t0 + e * eighth, e % 2 ? 0.16f : 0.08f, 0.03f, 0.3f);
-    if (p.hats16)
+    if (p.hats16 && rhythm)
         for (int s = 0; s < 16; ++s)
             r.hat(t0 + s * sixteenth, s % 4 == 2 ? 0.16f : 0.07f, 0.02f, s % 2 ? 0.35f : -0.2f);
-    if (p.openHats)
+    if (p.openHats && rhythm)
         for (int b = 0; b < 4; ++b)
             r.hat(t0 + b * beat + eighth, 0.09f, 0.12f, -0.35f);
-    if (p.crash)
+    if (p.crash && rhythm)
         r.crash(t0, 0.22f);
-    if (p.riser)
+    if (p.riser && rhythm)
         r.riser(t0, 4 * beat, 0.5f);
-    if (p.chime)
+    if (p.chime && harmony)
         r.chime(t0, p.chord[3] + 12, 0.18f);
 
     const int root = p.chord[0] - 24;
-    if (p.bass) {
+    if (p.bass && rhythm) {
         switch (p.bassStyle) {
         case 0:
             r.bassNote(t0, 4 * beat - 0.05, root, 0.32f, 0.1f);
@@ -584,11 +629,11 @@ void playBar(CRenderer &r, int bar)
                            s % 4 == 0 ? 0.22f : 0.3f, 0.3f + 0.3f * (s % 4 == 2));
         }
     }
-    if (p.pad)
+    if (p.pad && harmony)
         r.padChord(t0, 4 * beat, p.chord, 4, p.padBright, last ? 0.8f : 1.0f);
-    if (bar == kBarCount - 2) // the closing chord rings past the end of the timeline
+    if (bar == kBarCount - 2 && harmony) // the closing chord rings past the end of the timeline
         r.padChord(t0 + 4 * beat, 3.0, p.chord, 4, 0.3f, 0.8f);
-    if (p.arp) {
+    if (p.arp && harmony) {
         const int order[8] = {0, 1, 2, 3, 2, 1, 3, 1};
         for (int s = 0; s < 16; ++s) {
             const int note = p.chord[order[s % 8]] + 12 + (s >= 8 ? 12 : 0) * (s % 3 == 0);
@@ -596,11 +641,11 @@ void playBar(CRenderer &r, int bar)
                     0.3f + 0.5f * p.padBright, 0.45f);
         }
     }
-    if (p.stabs)
+    if (p.stabs && harmony)
         for (int b = 0; b < 4; ++b)
             for (int v = 1; v < 4; ++v)
                 r.pluck(t0 + b * beat + eighth, eighth * 0.6, p.chord[v] + 12, 0.12f, 0.0f, 0.9f, 0.2f);
-    if (p.lead && p.melody >= 0) {
+    if (p.lead && p.melody >= 0 && harmony) {
         const int *steps = kMelody[p.melody];
         for (int e = 0; e < 8; ++e) {
             if (steps[e] <= 0)
@@ -618,10 +663,16 @@ void playBar(CRenderer &r, int bar)
 
 SStereo renderTrack()
 {
-    CRenderer r;
+    CRenderer rhythm, harmony;
+    std::thread second([&harmony] {
+        for (int bar = 0; bar < kBarCount; ++bar)
+            playBar(harmony, bar, EParts::Harmony);
+    });
     // A swell into the first downbeat as the logo fades in.
-    r.riser(0.0, kFirstDownbeat, 0.25f);
+    rhythm.riser(0.0, kFirstDownbeat, 0.25f);
     for (int bar = 0; bar < kBarCount; ++bar)
-        playBar(r, bar);
-    return r.mixdown();
+        playBar(rhythm, bar, EParts::Rhythm);
+    second.join();
+    rhythm.absorb(harmony);
+    return rhythm.mixdown();
 }
