@@ -72,7 +72,8 @@ bool CTGA::loadFromStream(FILE *file, const char *path)
     const int pixelSize = bpp / 8;
     const uint64_t size = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * pixelSize;
     const bool sizeFits = size <= UINT32_MAX;
-    const bool bytesThere = left < 0 || static_cast<uint64_t>(left) >= kHeaderSize + size;
+    // A stream that cannot tell its size cannot bound the allocation: refused too.
+    const bool bytesThere = left >= 0 && static_cast<uint64_t>(left) >= kHeaderSize + size;
     if (width == 0 || height == 0 || !sizeFits || !bytesThere) {
         reportCorrupt();
         return false;

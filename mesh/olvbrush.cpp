@@ -166,6 +166,7 @@ bool COLVBrush::loadFromFile(const char *path)
 bool COLVBrush::loadFromStream(FILE *file)
 {
     const int64_t left = bytesLeft(file);
+    // A stream that cannot tell its size cannot bound any count: nothing is read.
     CRecordReader reader(file, left < 0 ? 0 : left);
     std::vector<CMesh *> loaded;
     unsigned char *chunk = new unsigned char[kChunkRecords * kVertexRecord];

@@ -18,6 +18,20 @@ inline FILE *openMemory(const std::vector<unsigned char> &bytes)
     return fmemopen(const_cast<unsigned char *>(bytes.data()), bytes.size(), "rb");
 }
 
+// A FILE * over a pipe already holding `bytes` (small ones): it cannot seek.
+inline FILE *openPipe(const std::vector<unsigned char> &bytes)
+{
+    int ends[2];
+    if (pipe(ends) != 0) return nullptr;
+    const bool written = write(ends[1], bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    close(ends[1]);
+    if (!written) {
+        close(ends[0]);
+        return nullptr;
+    }
+    return fdopen(ends[0], "rb");
+}
+
 inline std::string scratchDir()
 {
     std::string dir = "/tmp/fjolbar-readers-" + std::to_string(getpid());

@@ -118,6 +118,19 @@ TEST(Tga, CorruptFilesAreRefused)
     }
 }
 
+TEST(Tga, StreamThatCannotTellItsSizeIsRefused)
+{
+    CMessageBoxRecorder recorder;
+    FILE *file = openPipe(makeCountingTga(2, 2, 24));
+    ASSERT_NE(file, nullptr);
+    CTGA image;
+    EXPECT_FALSE(image.loadFromStream(file, "pipe"));
+    fclose(file);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, "Corrupt TGA file");
+    EXPECT_EQ(image.data, nullptr);
+}
+
 TEST(Tga, HeaderFieldsOtherThanSizeAndDepthAreIgnored)
 {
     // An ID length, a colour map and an RLE type are not honoured: the bytes after

@@ -154,6 +154,19 @@ TEST(ObjectLoader, CorruptFilesAreRefusedWhole)
     }
 }
 
+TEST(ObjectLoader, StreamThatCannotTellItsSizeIsRefused)
+{
+    CMessageBoxRecorder recorder;
+    FILE *file = openPipe(makeObr({makeTriangleMesh()}));
+    ASSERT_NE(file, nullptr);
+    COLVBrush object;
+    EXPECT_FALSE(object.loadFromStream(file));
+    fclose(file);
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].text, "Corrupt object file");
+    EXPECT_EQ(object.meshCount, 0);
+}
+
 TEST(ObjectLoader, LoadFromFileReadsAFileAndReportsAMissingOne)
 {
     std::string path = writeScratchFile("two.obr", makeObr({makeTriangleMesh(), makeQuadMesh()}));
