@@ -147,3 +147,47 @@ float fractalNoise(float x, float y, int period, int octaves, uint32_t seed)
     }
     return sum / weight;
 }
+
+void fillPolygon(CMask &mask, const std::vector<SPoint> &corners)
+{
+    const int kSub = 4; // sub-rows per pixel row
+    const size_t n = corners.size();
+    std::vector<float> crossings;
+    for (int sy = 0; sy < mask.height * kSub; ++sy) {
+        const float y = (sy + 0.5f) / kSub;
+        crossings.clear();
+        for (size_t i = 0; i < n; ++i) {
+            const SPoint a = corners[i], b = corners[(i + 1) % n];
+            if ((a.y <= y && b.y > y) || (b.y <= y && a.y > y))
+                crossings.push_back(a.x + (y - a.y) / (b.y - a.y) * (b.x - a.x));
+        }
+        std::sort(crossings.begin(), crossings.end());
+        const int row = sy / kSub;
+        for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
+            const float x0 = std::max(0.0f, crossings[i]), x1 = std::min(float(mask.width), crossings[i + 1]);
+            for (int x = int(x0); x < int(std::ceil(x1)) && x < mask.width; ++x) {
+                const float covered = std::min(x1, x + 1.0f) - std::max(x0, float(x));
+                if (covered > 0)
+                    mask.at(x, row) = std::min(1.0f, mask.at(x, row) + covered / kSub);
+            }
+        }
+    }
+}
+
+std::vector<SPoint> smoothOutline(const std::vector<SPoint> &points, int steps)
+{
+    std::vector<SPoint> out;
+    const size_t n = points.size();
+    for (size_t i = 0; i < n; ++i) {
+        const SPoint p0 = points[(i + n - 1) % n], p1 = points[i], p2 = points[(i + 1) % n],
+                     p3 = points[(i + 2) % n];
+        for (int s = 0; s < steps; ++s) {
+            const float t = float(s) / steps, t2 = t * t, t3 = t2 * t;
+            auto blend = [&](float a, float b, float c, float d) {
+                return 0.5f * (2 * b + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 + (-a + 3 * b - 3 * c + d) * t3);
+            };
+            out.push_back({blend(p0.x, p1.x, p2.x, p3.x), blend(p0.y, p1.y, p2.y, p3.y)});
+        }
+    }
+    return out;
+}

@@ -43,6 +43,15 @@ public:
     std::vector<SColor> pixels;
 };
 
+struct SPoint {
+    float x, y;
+};
+
+// Adds the antialiased coverage of a closed polygon (even-odd rule) to the mask.
+void fillPolygon(CMask &mask, const std::vector<SPoint> &corners);
+// A closed Catmull-Rom curve through the points, as a polygon of `steps` per span.
+std::vector<SPoint> smoothOutline(const std::vector<SPoint> &points, int steps);
+
 // Deterministic value noise in [0, 1] with the given period in cells (tiles).
 float valueNoise(float x, float y, int period, uint32_t seed);
 // Sum of octaves of value noise, still in [0, 1], tiling with the base period.

@@ -106,27 +106,24 @@ CRaster jente(CFont &book)
             c = mix(c, {1.0f, 0.7f, 0.4f, 1}, 0.5f * std::exp(-sun / 180.0f));
             r.at(x, y) = c;
         }
-    // Silhouette: head, ponytail, neck and shoulders, as overlapping round shapes.
-    auto inEllipse = [](float x, float y, float cx, float cy, float rx, float ry, float angle) {
-        const float c = std::cos(angle), s = std::sin(angle);
-        const float dx = x - cx, dy = y - cy;
-        const float u = (dx * c + dy * s) / rx, v = (-dx * s + dy * c) / ry;
-        return u * u + v * v;
-    };
+    // Silhouette of a girl in profile, facing right: one smooth outline for
+    // head, neck and shoulders, and a ponytail swinging behind.
     const SColor shadow = {0.06f, 0.02f, 0.08f, 1};
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            float d = 1e9f;
-            d = std::min(d, inEllipse(x, y, 700, 360, 120, 150, 0.15f));  // head
-            d = std::min(d, inEllipse(x, y, 600, 330, 110, 120, 0.3f));  // back of the hair
-            d = std::min(d, inEllipse(x, y, 510, 420, 70, 160, -0.5f));  // ponytail
-            d = std::min(d, inEllipse(x, y, 690, 540, 60, 110, 0.0f));   // neck
-            d = std::min(d, inEllipse(x, y, 660, 760, 300, 150, 0.0f));  // shoulders
-            d = std::min(d, inEllipse(x, y, 812, 380, 22, 30, 0.4f));    // nose
-            d = std::min(d, inEllipse(x, y, 790, 440, 30, 22, 0.0f));    // chin
-            if (d < 1.02f)
-                r.blend(x, y, shadow, clamp01((1.02f - d) * 25.0f));
-        }
+    const std::vector<SPoint> profile = {
+        {380, 800}, {410, 700}, {500, 650}, {560, 600}, {560, 530}, {530, 460}, {525, 380}, {560, 290},
+        {630, 230}, {710, 215}, {775, 245}, {805, 300}, {812, 345}, {808, 365}, {838, 405}, {826, 418},
+        {812, 422}, {818, 440}, {808, 452}, {814, 466}, {800, 478}, {798, 500}, {778, 514}, {735, 518},
+        {700, 545}, {705, 610}, {760, 655}, {880, 690}, {960, 740}, {990, 800}};
+    const std::vector<SPoint> ponytail = {{560, 300}, {520, 280}, {470, 320}, {445, 400}, {430, 480},
+                                          {445, 560}, {470, 520}, {490, 440}, {520, 380}, {560, 350}};
+    CMask figure(W, H);
+    fillPolygon(figure, smoothOutline(profile, 10));
+    fillPolygon(figure, smoothOutline(ponytail, 10));
+    // A thin warm rim where the sun catches the edge.
+    CMask rim = figure;
+    rim.blur(6);
+    r.paintMask(rim, 0, 0, {1.0f, 0.6f, 0.35f, 0.5f}, 0.8f);
+    r.paintMask(figure, 0, 0, shadow);
     CMask word(W, H);
     book.drawCentred(word, "greetings", 26, 180, 740, 10);
     r.paintMask(word, 0, 0, {1.0f, 0.9f, 0.8f, 0.9f});
