@@ -72,7 +72,7 @@ SBarPlan planBar(int bar)
     switch (p.section) {
     case ESection::Intro:
         p.pad = true;
-        p.padBright = 0.15f + 0.05f * bar;
+        p.padBright = 0.3f + 0.04f * bar;
         p.bass = bar >= 4;
         p.bassStyle = bar < 8 ? 0 : 1;
         p.hats = bar >= 6;

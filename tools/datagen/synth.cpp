@@ -418,7 +418,7 @@ public:
         const long n = long((length + 0.3) * kSampleRate);
         CSquare a, b;
         CSvf lp;
-        lp.set(2600.0f, 0.9f);
+        lp.set(3400.0f, 0.9f);
         const float hz = midiHz(float(note));
         CEnvelope envelope(float(length), 0.01f, 0.4f, 0.6f, 0.12f);
         for (long i = 0; i < n; ++i) {
@@ -653,7 +653,7 @@ void playBar(CRenderer &r, int bar, EParts parts)
             int length = 1;
             while (e + length < 8 && steps[e + length] == -1)
                 ++length;
-            const float gain = p.section == ESection::Greetings ? 0.11f : 0.14f;
+            const float gain = p.section == ESection::Greetings ? 0.16f : 0.18f;
             r.leadNote(t0 + e * eighth, length * eighth - 0.03, steps[e], gain);
         }
     }
