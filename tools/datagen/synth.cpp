@@ -459,7 +459,7 @@ public:
             dl[i] = inL + inR + fromR * 0.45f; // mono in, bounced left then right
             dr[i] = fromL * 0.45f;
             dry.l[i] += (i >= d ? dl[i - d] : 0.0f) * 0.6f;
-            dry.r[i] += (i >= d ? dr[i - d] : 0.0f) * 0.6f + dl[i] * 0.0f;
+            dry.r[i] += (i >= d ? dr[i - d] : 0.0f) * 0.6f;
             reverb.l[i] += dl[i] * 0.1f;
             reverb.r[i] += dr[i] * 0.1f;
         }
@@ -630,7 +630,7 @@ void playBar(CRenderer &r, int bar, EParts parts)
         }
     }
     if (p.pad && harmony)
-        r.padChord(t0, 4 * beat, p.chord, 4, p.padBright, last ? 0.8f : 1.0f);
+        r.padChord(t0, 4 * beat, p.chord, 4, p.padBright, 1.0f);
     if (bar == kBarCount - 2 && harmony) // the closing chord rings past the end of the timeline
         r.padChord(t0 + 4 * beat, 3.0, p.chord, 4, 0.3f, 0.8f);
     if (p.arp && harmony) {
