@@ -90,6 +90,11 @@ ATOM RegisterClassExA(const WNDCLASSEXA *windowClass)
     static ATOM nextAtom = 0xC000;
     ATOM atom = nextAtom++;
     registered[windowClass->lpszClassName] = {windowClass->lpfnWndProc, atom};
+    // SDL reads the X11 class of its windows when video starts, which the
+    // demo does after registering: window managers (and xdotool) then find
+    // the window by this class.
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        SDL_setenv("SDL_VIDEO_X11_WMCLASS", windowClass->lpszClassName, 1);
     return atom;
 }
 
@@ -133,8 +138,6 @@ HWND CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, in
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-    // Lets the window manager (and xdotool) find the window by its class.
-    SDL_setenv("SDL_VIDEO_X11_WMCLASS", className, 1);
 
     Uint32 flags = SDL_WINDOW_OPENGL;
     if (fullscreen && !offscreen)
@@ -145,9 +148,17 @@ HWND CreateWindowExA(DWORD, LPCSTR className, LPCSTR windowName, DWORD style, in
         flags |= SDL_WINDOW_HIDDEN;
     if (style & WS_POPUP)
         flags |= SDL_WINDOW_BORDERLESS;
-    int posX = fullscreen ? static_cast<int>(SDL_WINDOWPOS_UNDEFINED) : x;
-    int posY = fullscreen ? static_cast<int>(SDL_WINDOWPOS_UNDEFINED) : y;
-    SDL_Window *sdl = SDL_CreateWindow(windowName ? windowName : "", posX, posY, width, height, flags);
+    // Over the virtual mode the window covers the whole desktop from the start,
+    // so that it does so even where no window manager applies full screen.
+    int windowWidth = width;
+    int windowHeight = height;
+    SDL_DisplayMode desktop;
+    if ((flags & SDL_WINDOW_FULLSCREEN_DESKTOP) && SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+        windowWidth = desktop.w;
+        windowHeight = desktop.h;
+    }
+    SDL_Window *sdl = SDL_CreateWindow(windowName ? windowName : "", x, y, windowWidth,
+                                       windowHeight, flags);
     if (!sdl)
         return nullptr;
 
