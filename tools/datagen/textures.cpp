@@ -9,13 +9,15 @@ namespace {
 
 const float kPi = 3.14159265358979f;
 
+// Light grey, not white: the finale adds its sphere front and back at full
+// strength, and a white one saturates into a flat blob.
 CRaster blank()
 {
     CRaster r(64, 64);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
             const float n = fractalNoise(x / 16.0f, y / 16.0f, 4, 3, 11) - 0.5f;
-            r.at(x, y) = {0.95f + 0.03f * n, 0.95f + 0.03f * n, 0.93f + 0.03f * n, 1};
+            r.at(x, y) = {0.42f + 0.03f * n, 0.42f + 0.03f * n, 0.41f + 0.03f * n, 1};
         }
     return r;
 }
