@@ -106,24 +106,14 @@ const char *const kSceneNames[] = {"none (t <= 0 or on a bound)", "intro", "sphe
                                    "room: glow branch"};
 const int kSceneSlots = 9;
 
-// The timeline's slot for demo time t, 0 when none holds.
+// The timeline's slot for demo time t; the finale's two branches cost very
+// differently, so the glow branch counts as a slot of its own.
 int sceneOf(float t)
 {
-    const double td = t;
-    if (t > 0.0f && td < 24.0)
-        return 1;
-    if (td > 24.0 && td < 39.3)
-        return 2;
-    if (td > 39.3 && td < 69.8)
-        return 3;
-    if (td > 69.8 && td < 89.2)
-        return 4;
-    if (td > 89.2 && td < 103.8)
-        return 5;
-    // The finale's two branches cost very differently: split by scene time.
-    if (td > 103.8 && td < 149.8)
-        return static_cast<double>(g_roomClock - g_frameDelta) > 15.4 ? 8 : 6;
-    return td > 149.8 ? 7 : 0;
+    const int slot = timelineSlot(t);
+    if (slot == 6 && static_cast<double>(g_roomClock - g_frameDelta) > 15.4)
+        return 8;
+    return slot;
 }
 
 double percentile(std::vector<double> v, double q)
